@@ -8,10 +8,12 @@
 //
 // Most operations build the whole new text in a fresh buffer and only then free
 // the old one, so their arguments may point into the target's own text. vide,
-// repete, preleve and extraitchamp(maj) free first: their arguments must not.
+// repete, preleve and extraitchamp(maj) do not promise this: their arguments
+// must not point into the target.
 // Counts are 16-bit; a negative count counts as zero.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tavlo {
