@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev nlohmann-json3-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()
