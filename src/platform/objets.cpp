@@ -13,9 +13,11 @@
 namespace tavlo {
 namespace {
 
+// Never destroyed: program-wide holders may delete their objects during
+// static destruction, in whatever order it runs.
 std::unordered_set<Objet>& registre() {
-  static std::unordered_set<Objet> r;
-  return r;
+  static auto* r = new std::unordered_set<Objet>;
+  return *r;
 }
 
 Objet enregistre(ObjetDessin* o) {
@@ -53,9 +55,10 @@ ObjetDessin faitstock(Stock s) {
   return o;
 }
 
+// Never destroyed either, for the same reason.
 ObjetDessin* stocks() {
-  static ObjetDessin s[] = {faitstock(Stock::stylonoir), faitstock(Stock::brosseblanche),
-                            faitstock(Stock::brossevide), faitstock(Stock::fontegui)};
+  static auto* s = new ObjetDessin[4]{faitstock(Stock::stylonoir), faitstock(Stock::brosseblanche),
+                                      faitstock(Stock::brossevide), faitstock(Stock::fontegui)};
   return s;
 }
 
