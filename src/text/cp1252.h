@@ -54,6 +54,39 @@ inline void ajouteutf8(std::string& s, char32_t c) {
   }
 }
 
+// Decodes the UTF-8 sequence at s[i] into c and moves i past it. False, with
+// i unchanged, on a malformed sequence: a stray continuation byte, one cut
+// short, an overlong form (which would let "\xC0\x80" pass as zero), a
+// surrogate, or a code point beyond U+10FFFF.
+inline bool decodeutf8(std::string_view s, std::size_t& i, char32_t& c) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  if (b < 0x80) {
+    c = b;
+    ++i;
+    return true;
+  }
+  int suite = 0;
+  char32_t mini = 0;
+  if ((b & 0xE0) == 0xC0) {
+    suite = 1, mini = 0x80, c = b & 0x1F;
+  } else if ((b & 0xF0) == 0xE0) {
+    suite = 2, mini = 0x800, c = b & 0x0F;
+  } else if ((b & 0xF8) == 0xF0) {
+    suite = 3, mini = 0x10000, c = b & 0x07;
+  } else {
+    return false;
+  }
+  if (i + static_cast<std::size_t>(suite) >= s.size()) return false;
+  for (int k = 1; k <= suite; ++k) {
+    const auto t = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+    if ((t & 0xC0) != 0x80) return false;
+    c = (c << 6) | (t & 0x3F);
+  }
+  if (c < mini || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  i += static_cast<std::size_t>(suite) + 1;
+  return true;
+}
+
 }  // namespace cp1252
 
 // n bytes of Windows-1252 (a negative n counts as 0) as UTF-8. Every byte,
@@ -77,26 +110,14 @@ inline std::string depuisutf8(std::string_view s, char remplacement = '?') {
   r.reserve(s.size());
   std::size_t i = 0;
   while (i < s.size()) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    int suite = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
-    char32_t c = suite == 0 ? b : suite == 1 ? (b & 0x1F) : suite == 2 ? (b & 0x0F) : (b & 0x07);
-    bool bon = suite >= 0 && i + static_cast<std::size_t>(suite) < s.size();
-    for (int k = 1; bon && k <= suite; ++k) {
-      const auto t = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
-      if ((t & 0xC0) != 0x80) bon = false;
-      c = (c << 6) | (t & 0x3F);
-    }
-    // Overlong forms are malformed too: they would let "\xC0\x80" pass as zero.
-    static constexpr char32_t minimum[4] = {0, 0x80, 0x800, 0x10000};
-    if (bon && c < minimum[suite]) bon = false;
-    if (!bon) {
+    char32_t c = 0;
+    if (!cp1252::decodeutf8(s, i, c)) {
       r += remplacement;
       ++i;
       continue;
     }
     const unsigned char o = cp1252::octet(c);
     r += (o != 0 || c == 0) ? static_cast<char>(o) : remplacement;
-    i += static_cast<std::size_t>(suite) + 1;
   }
   return r;
 }
