@@ -1,7 +1,7 @@
 // Grille: loading a definition and the seven levels. Every valued cell of a
 // definition carries a tag; a level shows as givens the cells whose tag
-// reaches its threshold, after a shift that makes loosely packed grids,
-// where the rule constrains less, show more givens.
+// reaches its threshold. On loosely packed grids a shift raises the
+// effective level of the easy levels, so they show fewer givens there.
 #include <algorithm>
 
 #include "core/grille.h"
