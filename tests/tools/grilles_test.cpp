@@ -1,0 +1,144 @@
+// The built-in grids as the data files hold them: each one a real puzzle at
+// every level, its stored lines within what the program stores, and the
+// catalogue with one grid that needs panning at the largest cell size.
+//
+// The stored lines are read straight from data/grids and split here; the
+// program reads the same files through its stored texts and metgrille.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/grille.h"
+#include "core/solveur.h"
+#include "text/listechaines.h"
+
+namespace tavlo {
+namespace {
+
+struct Integree {
+  const char* id;
+  int niveau;
+  int lignes;  // stored lines
+};
+
+constexpr Integree INTEGREES[] = {
+    {"1443-22", 2, 10}, {"2037-1", 3, 15}, {"1709-17", 4, 11}, {"1920-5", 5, 15},
+    {"1932-34", 6, 15}, {"1251-1", 2, 5},  {"1251-2", 3, 6},   {"1251-3", 4, 6},
+    {"1222-65", 5, 5},  {"1239-1", 6, 13},
+};
+constexpr const char* CATALOGUE[] = {"1251-1", "1443-22", "2037-1", "1920-5", "1932-34"};
+
+std::vector<std::string> stockees(const std::string& id) {
+  std::ifstream f(std::string(TAVLO_GRILLES) + "/" + id + ".txt", std::ios::binary);
+  std::vector<std::string> lignes;
+  for (std::string l; std::getline(f, l);) {
+    if (!l.empty() && l.back() == '\r') l.pop_back();
+    lignes.push_back(l);
+  }
+  return lignes;
+}
+
+// Tokens split at commas; "%T" is the suffix of the rest of the line, "%0"
+// none; "#" tokens are notes.
+void charge(Grille& g, const std::vector<std::string>& lignes) {
+  ListeChaines defs;
+  for (const std::string& ligne : lignes) {
+    std::string suffixe;
+    std::size_t debut = 0;
+    while (debut <= ligne.size()) {
+      const std::size_t fin = std::min(ligne.find(',', debut), ligne.size());
+      std::string jeton = ligne.substr(debut, fin - debut);
+      debut = fin + 1;
+      jeton.erase(0, jeton.find_first_not_of(' '));
+      jeton.erase(jeton.find_last_not_of(' ') + 1);
+      if (jeton.empty() || jeton[0] == '#') continue;
+      if (jeton[0] == '%')
+        suffixe = jeton == "%0" ? "" : jeton;
+      else
+        defs.ajoutefin((jeton + suffixe).c_str());
+    }
+  }
+  g.setfromgrivecdef(defs);
+}
+
+void largeurhauteur(Grille& g, std::int16_t taille, int& largeur, int& hauteur) {
+  g.fixetaille(taille);
+  std::int16_t gauche = 0, droite = 0, dessus = 0, dessous = 0;
+  g.boite(gauche, droite, dessus, dessous);
+  largeur = droite - gauche;
+  hauteur = dessus - dessous;
+}
+
+TEST(GrillesIntegrees, LignesStockees) {
+  for (const Integree& i : INTEGREES) {
+    SCOPED_TRACE(i.id);
+    const std::vector<std::string> lignes = stockees(i.id);
+    EXPECT_EQ(static_cast<int>(lignes.size()), i.lignes);
+    for (const std::string& l : lignes) {
+      EXPECT_LT(l.size(), 152u) << l;
+      EXPECT_FALSE(l.empty());
+      EXPECT_TRUE(std::all_of(l.begin(), l.end(), [](char c) { return c >= 32 && c < 127; })) << l;
+    }
+  }
+}
+
+// One solution at every level, reached by the reasoning steps alone; fewer
+// givens whenever the level in effect rises; levels 6 and 7 both there.
+TEST(GrillesIntegrees, UnPuzzleAChaqueNiveau) {
+  for (const Integree& i : INTEGREES) {
+    SCOPED_TRACE(i.id);
+    Grille g;
+    charge(g, stockees(i.id));
+    ASSERT_GT(g.nbcases(), 0);
+    EXPECT_TRUE(g.niveau7disponible());
+    int avant = 0;
+    int effectifavant = 0;
+    for (std::int16_t k = 1; k <= 7; ++k) {
+      SCOPED_TRACE(k);
+      g.fixeniveau(k);
+      g.construit();
+      const Resolution r = resous(g);
+      EXPECT_EQ(r.solutions, 1);
+      EXPECT_TRUE(r.raisonnement);
+      ASSERT_EQ(r.valeurs.size(), static_cast<std::size_t>(g.nbcases()) + 1);
+      // every value of the definition, shown at this level or not, is the solution's
+      for (std::int16_t c = 1; c <= g.nbcases(); ++c) {
+        if (g.cellule(c).sol != 0) {
+          EXPECT_EQ(g.cellule(c).sol, r.valeurs[static_cast<std::size_t>(c)]) << c;
+        }
+      }
+      if (k > 1 && g.niveaueff() != effectifavant) {
+        EXPECT_LT(r.donnees, avant);
+      } else if (k > 1) {
+        EXPECT_EQ(r.donnees, avant);
+      }
+      avant = r.donnees;
+      effectifavant = g.niveaueff();
+    }
+  }
+}
+
+TEST(GrillesIntegrees, Catalogue) {
+  Grille g;
+  charge(g, stockees("1443-22"));
+  EXPECT_EQ(g.nbcases(), 96);
+
+  // some grid of the catalogue needs panning on a 1280 x 1024 screen at the
+  // largest cell size, and fits at the smallest
+  int apanoramique = 0;
+  for (const char* id : CATALOGUE) {
+    Grille c;
+    charge(c, stockees(id));
+    int l70 = 0, h70 = 0, l40 = 0, h40 = 0;
+    largeurhauteur(c, 70, l70, h70);
+    largeurhauteur(c, 40, l40, h40);
+    if ((l70 > 1280 || h70 > 1024) && l40 < 1000 && h40 < 1000) ++apanoramique;
+  }
+  EXPECT_GE(apanoramique, 1);
+}
+
+}  // namespace
+}  // namespace tavlo
