@@ -150,4 +150,69 @@ TEST_F(GrilleOutil, SurvivesAnyInputFile) {
   }
 }
 
+TEST_F(GrilleOutil, ListNamesTheTenBuiltInGridsAndTheCatalogue) {
+  Resultat r = lance("list");
+  ASSERT_EQ(r.statut, 0);
+  int lignes = 0;
+  for (char c : r.sortie) lignes += c == '\n';
+  EXPECT_EQ(lignes, 11);  // a heading and ten grids
+  EXPECT_NE(r.sortie.find("1443-22   2      96"), std::string::npos);
+  for (const char* gr : {"Gr1", "Gr2", "Gr3", "Gr4", "Gr5"}) EXPECT_NE(r.sortie.find(gr), std::string::npos);
+}
+
+TEST_F(GrilleOutil, ShowAppliesTheGridsOwnLevelUnlessTold) {
+  const struct {
+    std::string args;
+    int niveau;
+  } cas[] = {{"show 1709-17 --json", 4}, {"show 1709-17 --level 7 --json", 7}, {"show 1251-1 --json", 2}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.args);
+    Resultat r = lance(c.args);
+    ASSERT_EQ(r.statut, 0);
+    EXPECT_EQ(json::parse(r.sortie)["level"]["niveau"], c.niveau);
+  }
+  EXPECT_EQ(lance("show " + fichier("g.txt", "X\n") + " --json").statut, 2);  // files are for check
+}
+
+TEST_F(GrilleOutil, SolveExitsZeroOnlyForAUniqueSolution) {
+  const struct {
+    std::string source;
+    int statut;
+    const char* solutions;
+  } cas[] = {
+      {"1443-22", 0, "solutions 1"},
+      {"1239-1 --level 7", 0, "solutions 1"},
+      // One group and no givens: many ways to fill it.
+      {fichier("libre.txt", "X\n"), 1, "solutions 2"},
+      // Two touching cells of one group both given 1: no way at all.
+      {fichier("faux.txt", "X\nWPJ%120\nVPJ%120\n"), 1, "solutions 0"},
+      {fichier("vide.txt", ""), 0, "solutions 1"},  // nothing to fill
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.source);
+    Resultat r = lance("solve " + c.source);
+    EXPECT_EQ(r.statut, c.statut);
+    EXPECT_NE(r.sortie.find(c.solutions), std::string::npos) << r.sortie;
+    EXPECT_EQ(r.sortie.find("solution ") != std::string::npos, c.statut == 0);
+  }
+}
+
+TEST_F(GrilleOutil, SolvedStateReadsBackAsAFullGrid) {
+  Resultat r = lance("solve 1251-2");
+  ASSERT_EQ(r.statut, 0);
+  const std::size_t p = r.sortie.find("solution ");
+  ASSERT_NE(p, std::string::npos);
+  const std::string etat = r.sortie.substr(p + 9, r.sortie.find('\n', p) - p - 9);
+  // One letter per cell, and every given keeps its own value.
+  Resultat s = lance("show 1251-2 --json");
+  ASSERT_EQ(s.statut, 0);
+  const json cellules = json::parse(s.sortie)["cells"];
+  EXPECT_EQ(etat.size(), cellules.size());
+  for (const auto& c : cellules) {
+    if (c["fixe"].get<bool>()) {
+      EXPECT_EQ(etat[c["n"].get<int>() - 1], 'A' + c["val"].get<int>() - 1);
+    }
+  }
+}
+
 }  // namespace

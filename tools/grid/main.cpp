@@ -1,29 +1,37 @@
 // tavlo-grid: the puzzle core without the window. Builds a grid from a
-// definition file and reports what the game would make of it.
+// definition file or from the built-in table and reports what the game would
+// make of it.
 //
 //   tavlo-grid check FILE [--level N] [--state ETATJEU] [--json]
+//   tavlo-grid list
+//   tavlo-grid show ID [--level N] [--json]
+//   tavlo-grid solve ID|FILE [--level N]
+//   tavlo-grid render ID|FILE --png OUT [--level N] [--size 40|50|60|70]
+//                     [--state ETATJEU] [--highlight]
 //
-// Exit status: 0 when the report was printed, 2 on bad input (a missing or
-// unreadable file, an unknown or malformed option).
+// Exit status: 0 when the command did its work (for solve: the solution is
+// unique), 1 when solve finds no solution or several, 2 on bad input (a
+// missing or unreadable file, an unknown grid, an unknown or malformed option).
+#include <iomanip>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "core/etatjeu.h"
 #include "core/grille.h"
-#include "core/regles.h"
+#include "core/solveur.h"
 #include "options.h"
-#include "platform/fichier.h"
 #include "rapport.h"
+#include "render.h"
+#include "settings/chargement.h"
+#include "source.h"
+#include "text/texte.h"
 
 namespace {
 
 using namespace tavlo;
 
 constexpr int ERREUR = 2;
-// Real grids have some dozens of lines; far more would only make the list
-// searches of the core crawl and the 16-bit cell numbers overflow.
-constexpr int LIGNESMAX = 1000;
 
 int echec(const std::string& message) {
   std::cerr << "tavlo-grid: " << message << "\n";
@@ -32,10 +40,29 @@ int echec(const std::string& message) {
 
 void usage(std::ostream& o) {
   o << "usage: tavlo-grid check FILE [--level N] [--state ETATJEU] [--json]\n"
-       "  FILE     grid definition, one line per non-empty line (Windows-1252)\n"
-       "  --level  level number 1 to 7 (default: the grid's level state as it is)\n"
-       "  --state  game-state text to read into the grid\n"
-       "  --json   print one JSON object instead of the text report\n";
+       "       tavlo-grid list\n"
+       "       tavlo-grid show ID [--level N] [--json]\n"
+       "       tavlo-grid solve ID|FILE [--level N]\n"
+       "       tavlo-grid render ID|FILE --png OUT [--level N] [--size 40|50|60|70]\n"
+       "                         [--state ETATJEU] [--highlight]\n"
+       "  FILE       grid definition, one line per non-empty line (Windows-1252)\n"
+       "  ID         a built-in grid identifier (see list), loaded with its own level\n"
+       "  --level    level number 1 to 7\n"
+       "  --state    game-state text to read into the grid\n"
+       "  --json     print one JSON object instead of the text report\n"
+       "  solve      prints the number of solutions (2 means two or more), whether\n"
+       "             reasoning alone finds it, and the solution as a game-state text;\n"
+       "             exits 0 when it is unique, 1 otherwise\n"
+       "  render     paints the grid as the game window does into a PNG; the last\n"
+       "             line printed is 'origin X Y', the pixel of the lattice origin\n";
+}
+
+void imprime(Grille& g, bool json) {
+  if (json)
+    std::cout << outil::enjson(g).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+              << "\n";
+  else
+    outil::entexte(g, std::cout);
 }
 
 int check(const std::vector<std::string>& args) {
@@ -43,29 +70,70 @@ int check(const std::vector<std::string>& args) {
   auto niveau = l.entierentre("level", 1, 7);
   if (!l.erreur.empty()) return echec(l.erreur);
   if (l.positionnels.size() != 1) return echec("check needs exactly one FILE");
-  const std::string& chemin = l.positionnels[0];
-
-  ListeChaines lignes;
-  if (!charge(lignes, chemin.c_str())) return echec("cannot read " + chemin);
-  if (lignes.nombre() > LIGNESMAX)
-    return echec(chemin + " has more than " + std::to_string(LIGNESMAX) + " definition lines");
-
   Grille g;
-  g.setfromgrivecdef(lignes);
-  if (niveau) g.fixeniveau(static_cast<std::int16_t>(*niveau));
-  g.construit();
-  g.assurevoisins();
-  if (auto etat = l.valeur("state")) {
-    litetatjeu(g, etat->c_str());
-    g.construit();  // applies the queued records of the state
-  }
-  recalculepossibles(g);
+  std::string erreur;
+  if (!outil::prepare({l.positionnels[0], false, niveau, l.valeur("state")}, g, erreur))
+    return echec(erreur);
+  imprime(g, l.drapeau("json"));
+  return 0;
+}
 
-  if (l.drapeau("json"))
-    std::cout << outil::enjson(g).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-              << "\n";
-  else
-    outil::entexte(g, std::cout);
+int show(const std::vector<std::string>& args) {
+  auto l = outil::analyse(args, {"level"}, {"json"});
+  auto niveau = l.entierentre("level", 1, 7);
+  if (!l.erreur.empty()) return echec(l.erreur);
+  if (l.positionnels.size() != 1) return echec("show needs exactly one ID");
+  const std::string& id = l.positionnels[0];
+  if (!outil::estintegree(id)) return echec("'" + id + "' is not a built-in grid (see list)");
+  Grille g;
+  std::string erreur;
+  if (!outil::prepare({id, true, niveau, std::nullopt}, g, erreur)) return echec(erreur);
+  imprime(g, l.drapeau("json"));
+  return 0;
+}
+
+int list(const std::vector<std::string>& args) {
+  auto l = outil::analyse(args, {}, {});
+  if (!l.erreur.empty()) return echec(l.erreur);
+  if (!l.positionnels.empty()) return echec("list takes no argument");
+  std::cout << std::left << std::setw(10) << "grid" << std::setw(7) << "level" << std::setw(7)
+            << "cells" << std::setw(10) << "complete" << std::setw(9) << "partial"
+            << "catalogue\n";
+  for (const GrilleIntegree& gi : grillesintegrees) {
+    Grille g;
+    std::string erreur;
+    outil::prepare({gi.id, true, std::nullopt, std::nullopt}, g, erreur);
+    int position = 0;
+    Chaine entree;
+    for (int n = 1; n <= chargement().nbgrilles && position == 0; ++n) {
+      entreecatalogue(static_cast<std::int16_t>(n), entree);
+      if (egalemaj(entree.texte(), gi.id)) position = n;
+    }
+    std::cout << std::setw(10) << gi.id << std::setw(7) << gi.niveau << std::setw(7)
+              << g.nbcases() << std::setw(10) << g.nbhexas() << std::setw(9) << g.nbhexaps()
+              << (position ? "Gr" + std::to_string(position) : std::string("-")) << "\n";
+  }
+  return 0;
+}
+
+int solve(const std::vector<std::string>& args) {
+  auto l = outil::analyse(args, {"level"}, {});
+  auto niveau = l.entierentre("level", 1, 7);
+  if (!l.erreur.empty()) return echec(l.erreur);
+  if (l.positionnels.size() != 1) return echec("solve needs exactly one ID or FILE");
+  Grille g;
+  std::string erreur;
+  if (!outil::prepare({l.positionnels[0], true, niveau, std::nullopt}, g, erreur))
+    return echec(erreur);
+  const Resolution r = resous(g);
+  std::cout << "givens " << r.donnees << "\n"
+            << "solutions " << r.solutions << (r.solutions > 1 ? " (two or more)" : "") << "\n"
+            << "reasoning " << (r.raisonnement ? "yes" : "no") << "\n";
+  if (r.solutions != 1) return 1;
+  for (std::int16_t i = 1; i <= g.nbcases(); ++i) g.fixevaleur(i, r.valeurs[static_cast<std::size_t>(i)]);
+  Chaine etat;
+  ecritetatjeu(g, etat);
+  std::cout << "solution " << etat.texte() << "\n";
   return 0;
 }
 
@@ -80,6 +148,10 @@ int main(int argc, char** argv) {
   const std::string commande = args[0];
   args.erase(args.begin());
   if (commande == "check") return check(args);
+  if (commande == "list") return list(args);
+  if (commande == "show") return show(args);
+  if (commande == "solve") return solve(args);
+  if (commande == "render") return outil::render(args);
   usage(std::cerr);
   return echec("unknown command '" + commande + "'");
 }
