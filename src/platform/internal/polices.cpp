@@ -207,4 +207,5 @@ void videcachepolices() {
 // builds) that would fail every program that draws text. Read by the
 // sanitizer runtime at start-up.
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 #endif
