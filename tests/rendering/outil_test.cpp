@@ -3,62 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include "outils.h"
+#include "support/programme.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace rendutest;
+using tavlotest::Resultat;
 
-struct Resultat {
-  int statut = -1;
-  std::string sortie, erreurs;
-};
+// tavlo-grid with args, its standard error kept apart from the output.
+Resultat grid(const std::string& args) { return tavlotest::lance(std::string(TAVLO_GRID) + " " + args); }
 
-Resultat lance(const std::string& args, const fs::path& dossier) {
-  Resultat r;
-  const fs::path erreurs = dossier / "stderr.txt";
-  // Sanitizer builds would list the suppressed library leaks on stderr.
-  const std::string commande = "LSAN_OPTIONS=print_suppressions=0 " + std::string(TAVLO_GRID) +
-                               " " + args + " 2>" + erreurs.string();
-  FILE* p = popen(commande.c_str(), "r");
-  if (p == nullptr) return r;
-  std::array<char, 4096> tampon;
-  std::size_t n;
-  while ((n = std::fread(tampon.data(), 1, tampon.size(), p)) > 0) r.sortie.append(tampon.data(), n);
-  const int s = pclose(p);
-  r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
-  std::ifstream e(erreurs);
-  std::getline(e, r.erreurs, '\0');
-  return r;
-}
-
-class Outil : public Propre {
+// The display state put back around each test, and g.txt in a fresh folder.
+class Outil : public tavlotest::DossierTemporaire<Propre> {
 protected:
   void SetUp() override {
-    Propre::SetUp();
-    dossier = fs::temp_directory_path() /
-              ("tavlo-render-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dossier);
-    std::ofstream(dossier / "g.txt", std::ios::binary) << "X\r\nXA\r\nAWRJ%100\r\n";
+    DossierTemporaire::SetUp();
+    fichier("g.txt", "X\r\nXA\r\nAWRJ%100\r\n");
   }
-  void TearDown() override {
-    fs::remove_all(dossier);
-    Propre::TearDown();
-  }
-  std::string chemin(const char* nom) const { return (dossier / nom).string(); }
-  fs::path dossier;
 };
 
 using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
@@ -73,7 +42,7 @@ Couleur pixelpng(cairo_surface_t* s, int x, int y) {
 }
 
 TEST_F(Outil, RendersAPngWhoseOriginLineLocatesTheCells) {
-  const Resultat r = lance("render " + chemin("g.txt") + " --png " + chemin("g.png") + " --size 50", dossier);
+  const Resultat r = grid("render " + chemin("g.txt") + " --png " + chemin("g.png") + " --size 50");
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   ASSERT_TRUE(fs::exists(chemin("g.png")));
 
@@ -107,17 +76,17 @@ TEST_F(Outil, RendersAPngWhoseOriginLineLocatesTheCells) {
 }
 
 TEST_F(Outil, RendersABuiltInGridByItsIdentifier) {
-  const Resultat r = lance("render 1251-1 --png " + chemin("b.png"), dossier);
+  const Resultat r = grid("render 1251-1 --png " + chemin("b.png"));
   ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_NE(r.sortie.find("\norigin "), std::string::npos) << r.sortie;
   Surface png(cairo_image_surface_create_from_png(chemin("b.png").c_str()), cairo_surface_destroy);
   EXPECT_EQ(cairo_surface_status(png.get()), CAIRO_STATUS_SUCCESS);
   // an identifier that is not built in reads as a file name
-  EXPECT_EQ(lance("render 1251-9 --png " + chemin("c.png"), dossier).statut, 2);
+  EXPECT_EQ(grid("render 1251-9 --png " + chemin("c.png")).statut, 2);
 }
 
 TEST_F(Outil, BadInputIsOneLineOnStandardErrorAndStatusTwo) {
-  std::ofstream(dossier / "vide.txt") << "\r\n";
+  fichier("vide.txt", "\r\n");
   const std::string png = " --png " + chemin("x.png");
   const std::string g = chemin("g.txt");
   const std::string cas[] = {
@@ -134,7 +103,7 @@ TEST_F(Outil, BadInputIsOneLineOnStandardErrorAndStatusTwo) {
   };
   for (const std::string& args : cas) {
     SCOPED_TRACE(args);
-    const Resultat r = lance(args, dossier);
+    const Resultat r = grid(args);
     EXPECT_EQ(r.statut, 2);
     EXPECT_EQ(r.erreurs.find("tavlo-grid: "), 0u) << r.erreurs;
     EXPECT_EQ(r.erreurs.find('\n'), r.erreurs.size() - 1) << r.erreurs;

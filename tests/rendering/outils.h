@@ -1,7 +1,7 @@
-// Test helpers for the rendering: grids from literal definition lines, a
-// recording context the holders forget when it goes, the program-wide
-// display state put back between tests, and a grid painted into a real image
-// with pixel probes in grid coordinates.
+// Test helpers for the rendering: grids from literal definition lines, made
+// ready for a paint at a cell size, a recording context the holders forget
+// when it goes, the program-wide display state put back between tests, and a
+// grid painted into a real image with pixel probes in grid coordinates.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -68,18 +68,20 @@ protected:
   }
 };
 
+// The grid of a at cell size taille in the drawing style, the display state
+// playing at that size, and the grid built: ready for a paint.
+inline void prepare(AffichageGrille& a, std::int16_t taille) {
+  changetaille(a, taille);
+  appliquestyle(a, AffichageGrille::STYLE);
+  etataffichage.tca = taille;
+  etataffichage.modeaff = MODE_JEU;
+  a.grille.construit();
+}
+
 // A grid painted into a 96-dpi image with the lattice origin in the middle.
 class Image : public Propre {
 protected:
   static constexpr std::int32_t L = 600, H = 560;
-
-  void prepare(std::int16_t taille) {
-    changetaille(a, taille);
-    appliquestyle(a, AffichageGrille::STYLE);
-    etataffichage.tca = taille;
-    etataffichage.modeaff = MODE_JEU;
-    g.construit();
-  }
 
   void peins(const std::function<void(Canevas&)>& surcouches = {}) {
     if (!fenetre) {

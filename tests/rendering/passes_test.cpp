@@ -17,13 +17,6 @@ using namespace rendutest;
 
 class Passes : public Propre {
 protected:
-  void prepare(std::int16_t taille) {
-    changetaille(a, taille);
-    appliquestyle(a, AffichageGrille::STYLE);
-    etataffichage.tca = taille;
-    etataffichage.modeaff = MODE_JEU;
-    g.construit();
-  }
   void peins() {
     if (c.hdc == nullptr) {
       c.installe(f.t, "ecran");  // 400 x 300 at 96 dpi: the lattice origin at (200, 150)
@@ -51,7 +44,7 @@ protected:
 
 TEST_F(Passes, BackgroundFillsHolesAndCellsOnceAndAReusedOneDrawsNoTriangle) {
   etoile(g);
-  prepare(40);
+  prepare(a, 40);
   peins();
   EXPECT_EQ(f.compte("polygone 4 "), 12 + 36);
   EXPECT_EQ(f.compte("selectionne stylo 2 #FF9999"), 1);
@@ -73,7 +66,7 @@ TEST_F(Passes, BackgroundFillsHolesAndCellsOnceAndAReusedOneDrawsNoTriangle) {
 
 TEST_F(Passes, TrianglesHaveTheirLatticeCorners) {
   etoile(g);  // the origin's two triangles are holes
-  prepare(40);
+  prepare(a, 40);
   peins();
   // up: origin, A (40, 0), B (20, 35); down: origin, A, F (20, -35)
   EXPECT_EQ(f.compte("polygone 4 (200,150) (240,150) (220,115) (200,150)"), 1);
@@ -119,7 +112,7 @@ TEST_F(Passes, PenWidthsFollowTheCellSize) {
 
 TEST_F(Passes, ValuesShowGivensBlackAndPlacedMagentaCentredOnTheCell) {
   charge(g, {"X", "AWRJ%100"});  // cell A:AB: a given 3
-  prepare(70);
+  prepare(a, 70);
   const std::int16_t donne = g.numero("A:AB");
   ASSERT_TRUE(g.estfixe(donne));
   const std::int16_t place = g.numero(":AB");
@@ -147,7 +140,7 @@ TEST_F(Passes, MarksSitAboveTheirPositionsInTheirOwnFont) {
   for (const auto& k : cas) {
     SCOPED_TRACE(k.taille);
     charge(g, {"X"});
-    prepare(k.taille);
+    prepare(a, k.taille);
     g.fixemarques(1, 63);
     g.fixemarques(2, 0x12);  // marks 2 and 5
     t.liberetout();
@@ -166,7 +159,7 @@ TEST_F(Passes, MarksSitAboveTheirPositionsInTheirOwnFont) {
 
 TEST_F(Passes, NoMarksWithNeighbourLinksOrOnTheHelpPages) {
   charge(g, {"X", "XA"});
-  prepare(40);
+  prepare(a, 40);
   for (std::int16_t i = 1; i <= g.nbcases(); ++i) g.fixemarques(i, 63);
   const std::int16_t n = g.nbcases();
   g.assurevoisins();
@@ -205,7 +198,7 @@ TEST_F(Passes, NoMarksWithNeighbourLinksOrOnTheHelpPages) {
 
 TEST_F(Passes, PanArrowsGoInPairsRedWhenUsableGreyWhenNot) {
   charge(g, {"X"});
-  prepare(40);
+  prepare(a, 40);
   peins();  // the background, out of the way
   f.t.efface();
   Fleches& fl = etataffichage.fleches;
@@ -237,7 +230,7 @@ TEST_F(Passes, PanArrowsGoInPairsRedWhenUsableGreyWhenNot) {
 
 TEST_F(Passes, OriginAndBusyCounterBalanceWhetherOrNotTheBackgroundIsReused) {
   charge(g, {"X"});
-  prepare(40);
+  prepare(a, 40);
   c.installe(f.t, "ecran");
   c.setcentre(120, 90);
 
@@ -269,7 +262,7 @@ TEST_F(Passes, OriginAndBusyCounterBalanceWhetherOrNotTheBackgroundIsReused) {
 
 TEST_F(Passes, MarkersOnlyForExistingNumbersLabelsInThePenColour) {
   charge(g, {"X"});
-  prepare(40);
+  prepare(a, 40);
   g.assurepoints();
   c.installe(f.t, "ecran");
   c.origmm(0, 0);

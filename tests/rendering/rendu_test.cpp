@@ -15,7 +15,7 @@ protected:
   void SetUp() override {
     Image::SetUp();
     etoile(g);  // six groups around twelve holes
-    prepare(70);
+    prepare(a, 70);
   }
   std::int16_t cellule(const char* nom) {
     const std::int16_t i = g.numero(nom);
@@ -54,7 +54,7 @@ TEST_F(Rendu, GroupDotsAreBlack) {
 TEST_F(Rendu, GivenDigitIsBlackAndAPlacedOneMagenta) {
   // a 3 given by the definition, and the same value placed elsewhere
   charge(g, {"XAA", "XBB", "XCC", "XDD", "XEE", "XFF", "AAWRJ%100"});
-  prepare(70);
+  prepare(a, 70);
   const std::int16_t donne = cellule("AA:AB");
   const std::int16_t place = cellule("A:AB");
   g.fixevaleur(place, 3);

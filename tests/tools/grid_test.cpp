@@ -2,60 +2,23 @@
 // survival on any input file.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <random>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "support/programme.h"
+
 namespace {
 
-namespace fs = std::filesystem;
 using nlohmann::json;
+using tavlotest::Resultat;
 
-struct Resultat {
-  int statut = -1;
-  std::string sortie;  // standard output only
-};
+// tavlo-grid with args, its standard error kept apart from the output.
+Resultat grid(const std::string& args) { return tavlotest::lance(std::string(TAVLO_GRID) + " " + args); }
 
-Resultat lance(const std::string& args) {
-  Resultat r;
-  const std::string commande = std::string(TAVLO_GRID) + " " + args + " 2>/dev/null";
-  FILE* p = popen(commande.c_str(), "r");
-  if (p == nullptr) return r;
-  std::array<char, 4096> tampon;
-  std::size_t n;
-  while ((n = std::fread(tampon.data(), 1, tampon.size(), p)) > 0) r.sortie.append(tampon.data(), n);
-  const int s = pclose(p);
-  r.statut = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
-  return r;
-}
-
-class GrilleOutil : public ::testing::Test {
-protected:
-  void SetUp() override {
-    dossier_ = fs::temp_directory_path() /
-               ("tavlo-grid-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dossier_);
-  }
-  void TearDown() override { fs::remove_all(dossier_); }
-
-  std::string fichier(const std::string& nom, const std::string& contenu) {
-    const fs::path p = dossier_ / nom;
-    std::ofstream(p, std::ios::binary) << contenu;
-    return p.string();
-  }
-
-  fs::path dossier_;
-};
+using GrilleOutil = tavlotest::DossierTemporaire<>;
 
 TEST_F(GrilleOutil, RefusesBadInputWithStatusTwo) {
   const std::string def = fichier("g.txt", "X\r\n");
@@ -65,8 +28,8 @@ TEST_F(GrilleOutil, RefusesBadInputWithStatusTwo) {
       {""},
       {"nothing"},
       {"check"},
-      {"check " + (dossier_ / "absent.txt").string()},
-      {"check " + dossier_.string()},  // a directory is no file
+      {"check " + chemin("absent.txt")},
+      {"check " + dossier().string()},  // a directory is no file
       {"check " + def + " " + def},
       {"check " + def + " --level"},
       {"check " + def + " --level 0"},
@@ -76,7 +39,7 @@ TEST_F(GrilleOutil, RefusesBadInputWithStatusTwo) {
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.args);
-    EXPECT_EQ(lance(c.args).statut, 2);
+    EXPECT_EQ(grid(c.args).statut, 2);
   }
 }
 
@@ -84,7 +47,7 @@ TEST_F(GrilleOutil, JsonDescribesTwoOverlappingGroupsAtLevelSeven) {
   // Two groups one step apart; one cell tagged 120 and one 100, so level 7
   // exists and shows only the 120 cell.
   const std::string def = fichier("g.txt", "X\r\nxa\nAWPJ%120\r\nC V QK % 100\n");
-  Resultat r = lance("check " + def + " --level 7 --json");
+  Resultat r = grid("check " + def + " --level 7 --json");
   ASSERT_EQ(r.statut, 0);
   const json j = json::parse(r.sortie);
 
@@ -118,7 +81,7 @@ TEST_F(GrilleOutil, JsonDescribesTwoOverlappingGroupsAtLevelSeven) {
 TEST_F(GrilleOutil, StateTextSetsValuesAndMarks) {
   // Single group: six cells. Cell 1 takes 3, cell 2 marks 1 and 6, the rest empty.
   const std::string def = fichier("g.txt", "X\n");
-  Resultat r = lance("check " + def + " --state C14K --json");
+  Resultat r = grid("check " + def + " --state C14K --json");
   ASSERT_EQ(r.statut, 0);
   const json j = json::parse(r.sortie);
   EXPECT_EQ(j["cells"][0]["val"], 3);
@@ -144,14 +107,14 @@ TEST_F(GrilleOutil, SurvivesAnyInputFile) {
     }
     const std::string def = fichier("fuzz.txt", contenu);
     SCOPED_TRACE(essai);
-    EXPECT_EQ(lance("check " + def + " --level " + std::to_string(1 + alea() % 7) +
-                    " --state AbG1Kz7 --json").statut,
+    EXPECT_EQ(grid("check " + def + " --level " + std::to_string(1 + alea() % 7) +
+                   " --state AbG1Kz7 --json").statut,
               0);
   }
 }
 
 TEST_F(GrilleOutil, ListNamesTheTenBuiltInGridsAndTheCatalogue) {
-  Resultat r = lance("list");
+  Resultat r = grid("list");
   ASSERT_EQ(r.statut, 0);
   int lignes = 0;
   for (char c : r.sortie) lignes += c == '\n';
@@ -167,11 +130,11 @@ TEST_F(GrilleOutil, ShowAppliesTheGridsOwnLevelUnlessTold) {
   } cas[] = {{"show 1709-17 --json", 4}, {"show 1709-17 --level 7 --json", 7}, {"show 1251-1 --json", 2}};
   for (const auto& c : cas) {
     SCOPED_TRACE(c.args);
-    Resultat r = lance(c.args);
+    Resultat r = grid(c.args);
     ASSERT_EQ(r.statut, 0);
     EXPECT_EQ(json::parse(r.sortie)["level"]["niveau"], c.niveau);
   }
-  EXPECT_EQ(lance("show " + fichier("g.txt", "X\n") + " --json").statut, 2);  // files are for check
+  EXPECT_EQ(grid("show " + fichier("g.txt", "X\n") + " --json").statut, 2);  // files are for check
 }
 
 TEST_F(GrilleOutil, SolveExitsZeroOnlyForAUniqueSolution) {
@@ -190,7 +153,7 @@ TEST_F(GrilleOutil, SolveExitsZeroOnlyForAUniqueSolution) {
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.source);
-    Resultat r = lance("solve " + c.source);
+    Resultat r = grid("solve " + c.source);
     EXPECT_EQ(r.statut, c.statut);
     EXPECT_NE(r.sortie.find(c.solutions), std::string::npos) << r.sortie;
     EXPECT_EQ(r.sortie.find("solution ") != std::string::npos, c.statut == 0);
@@ -198,13 +161,13 @@ TEST_F(GrilleOutil, SolveExitsZeroOnlyForAUniqueSolution) {
 }
 
 TEST_F(GrilleOutil, SolvedStateReadsBackAsAFullGrid) {
-  Resultat r = lance("solve 1251-2");
+  Resultat r = grid("solve 1251-2");
   ASSERT_EQ(r.statut, 0);
   const std::size_t p = r.sortie.find("solution ");
   ASSERT_NE(p, std::string::npos);
   const std::string etat = r.sortie.substr(p + 9, r.sortie.find('\n', p) - p - 9);
   // One letter per cell, and every given keeps its own value.
-  Resultat s = lance("show 1251-2 --json");
+  Resultat s = grid("show 1251-2 --json");
   ASSERT_EQ(s.statut, 0);
   const json cellules = json::parse(s.sortie)["cells"];
   EXPECT_EQ(etat.size(), cellules.size());

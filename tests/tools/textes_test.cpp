@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/programme.h"
 
 namespace tavlo::preparation {
 namespace {
@@ -86,24 +84,7 @@ TEST(Decoupe, LineEnds) {
   EXPECT_EQ(decoupe("\xEF\xBB\xBFz\n"), V{"z"});
 }
 
-class Fichiers : public ::testing::Test {
-protected:
-  void SetUp() override {
-    dossier_ = fs::temp_directory_path() /
-               ("tavlo-textes-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dossier_);
-  }
-  void TearDown() override { fs::remove_all(dossier_); }
-
-  std::string fichier(const std::string& nom, const std::string& contenu) {
-    const fs::path p = dossier_ / nom;
-    std::ofstream(p, std::ios::binary) << contenu;
-    return p.string();
-  }
-
-  fs::path dossier_;
-};
+using Fichiers = tavlotest::DossierTemporaire<>;
 
 TEST_F(Fichiers, LengthIsCountedInWindows1252Bytes) {
   // 149 bytes + "é" (two in UTF-8, one in Windows-1252) = 150; + "’" = 151.
@@ -128,7 +109,7 @@ TEST_F(Fichiers, ErrorsNameTheFileAndTheLine) {
   EXPECT_FALSE(litsource(f, t, erreur));
   EXPECT_EQ(erreur, f + ":3:4: error: U+2192 has no Windows-1252 byte");
 
-  const std::string absent = (dossier_ / "absent.txt").string();
+  const std::string absent = chemin("absent.txt");
   EXPECT_FALSE(litsource(absent, t, erreur));
   EXPECT_EQ(erreur, absent + ":0: error: cannot read the file");
 
@@ -140,16 +121,10 @@ TEST_F(Fichiers, ErrorsNameTheFileAndTheLine) {
 // tavlo-textes as the build runs it; the status and what was written.
 class Outil : public Fichiers {
 protected:
-  int lance(const std::vector<std::string>& args) {
+  static tavlotest::Resultat lance(const std::vector<std::string>& args) {
     std::string commande = TAVLO_TEXTES;
     for (const std::string& a : args) commande += " '" + a + "'";
-    commande += " 2>" + (dossier_ / "erreurs").string();
-    const int s = std::system(commande.c_str());
-    return WIFEXITED(s) ? WEXITSTATUS(s) : 128;
-  }
-  std::string erreurs() {
-    std::ifstream f(dossier_ / "erreurs");
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    return tavlotest::lance(commande);
   }
   std::vector<std::string> sorties(const std::vector<std::string>& fichiers,
                                    const std::string& symbole = "essai") {
@@ -161,15 +136,16 @@ protected:
   std::string cpp_;
   void SetUp() override {
     Fichiers::SetUp();
-    h_ = (dossier_ / "essai.h").string();
-    cpp_ = (dossier_ / "essai.cpp").string();
+    h_ = chemin("essai.h");
+    cpp_ = chemin("essai.cpp");
   }
 };
 
 TEST_F(Outil, WritesBothFilesOrNothing) {
   const std::string a = fichier("a.txt", "un\ndeux\n");
   const std::string b = fichier("B.txt", "");
-  ASSERT_EQ(lance(sorties({a, b})), 0) << erreurs();
+  const tavlotest::Resultat r = lance(sorties({a, b}));
+  ASSERT_EQ(r.statut, 0) << r.erreurs;
   EXPECT_TRUE(fs::exists(h_));
   EXPECT_TRUE(fs::exists(cpp_));
   fs::remove(h_);
@@ -183,7 +159,7 @@ TEST_F(Outil, WritesBothFilesOrNothing) {
     std::string message;
   } cas[] = {
       {sorties({a, mauvais}), 1, mauvais + ":3:1: error: malformed UTF-8"},
-      {sorties({a, (dossier_ / "z.txt").string()}), 1, "z.txt:0: error: cannot read the file"},
+      {sorties({a, chemin("z.txt")}), 1, "z.txt:0: error: cannot read the file"},
       {sorties({a, fs::path(double_).string()}), 1, "the name 'A' is already taken"},
       {sorties({a}, "pas un symbole"), 2, "is not a C++ identifier"},
       {sorties({a}, "9a"), 2, "is not a C++ identifier"},
@@ -192,8 +168,9 @@ TEST_F(Outil, WritesBothFilesOrNothing) {
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(c.message);
-    EXPECT_EQ(lance(c.args), c.statut);
-    EXPECT_NE(erreurs().find(c.message), std::string::npos) << erreurs();
+    const tavlotest::Resultat r = lance(c.args);
+    EXPECT_EQ(r.statut, c.statut);
+    EXPECT_NE(r.erreurs.find(c.message), std::string::npos) << r.erreurs;
     EXPECT_FALSE(fs::exists(h_));
     EXPECT_FALSE(fs::exists(cpp_));
   }
