@@ -35,19 +35,6 @@ std::int16_t taillede(const ListeChaines& l) { return std::max<std::int16_t>(0, 
 
 std::int16_t somme16(int a, int b) { return static_cast<std::int16_t>(std::min(a + b, 32767)); }
 
-// The items of a list in order. One pass, where element(n) would walk from
-// the front for every item.
-std::vector<std::string> enclair(const ListeChaines& l) {
-  ListeChaines copie;
-  copie.ajouteliste(l);
-  std::vector<std::string> v;
-  Chaine c;
-  while (copie.nonvide() && v.size() < 32767) {
-    copie.retire(c);
-    v.emplace_back(c.texte());
-  }
-  return v;
-}
 
 std::string sansespaces(const std::string& s) {
   std::size_t debut = 0;
@@ -142,9 +129,9 @@ void Grille::assurelistes() {
   hexas_.echange(centres);
 
   const NomsRelatifs& relatifs = nomsrelatifs();
-  for (const std::string& centre : enclair(hexas_)) {
+  for (const char* centre : hexas_) {
     for (const Chaine& r : relatifs.groupe) {
-      relatif(centre.c_str(), r.texte(), nom);
+      relatif(centre, r.texte(), nom);
       cases_.ajoutefin(nom.texte());
     }
   }
@@ -201,19 +188,19 @@ void Grille::assurepositions() {
   assurecases();
   assurehexas();
   std::size_t i = 1;
-  for (const std::string& nomcase : enclair(cases_)) {
+  for (const char* nomcase : cases_) {
     if (i >= tablecases_.size()) break;
-    const bool h = esthaut(nomcase.c_str());
+    const bool h = esthaut(nomcase);
     Case& c = tablecases_[i++];
-    c.x = static_cast<std::int16_t>(grand_.xde(nomcase.c_str()) + grand_.xcentre(h));
-    c.y = static_cast<std::int16_t>(grand_.yde(nomcase.c_str()) + grand_.ycentre(h));
+    c.x = static_cast<std::int16_t>(grand_.xde(nomcase) + grand_.xcentre(h));
+    c.y = static_cast<std::int16_t>(grand_.yde(nomcase) + grand_.ycentre(h));
   }
   // complete centres first, then partial ones: the group numbering
   std::size_t g = 1;
   for (const ListeChaines* centres : {&hexas_, &hexaps_}) {
-    for (const std::string& centre : enclair(*centres)) {
+    for (const char* centre : *centres) {
       if (g >= tablehexas_.size()) break;
-      tablehexas_[g++].fixeposition(grand_.xde(centre.c_str()), grand_.yde(centre.c_str()));
+      tablehexas_[g++].fixeposition(grand_.xde(centre), grand_.yde(centre));
     }
   }
   positionsok_ = 1;
@@ -233,12 +220,12 @@ void Grille::assurevoisins() {
   };
   std::unordered_map<std::string, std::int16_t> numeros;
   std::int16_t n = 0;
-  for (const std::string& nomcase : enclair(cases_)) numeros.emplace(cle(nomcase), ++n);
+  for (const char* nomcase : cases_) numeros.emplace(cle(nomcase), ++n);
   auto numerode = [&](const std::string& nomcase) -> std::int16_t {
     const auto trouve = numeros.find(cle(nomcase));
     return trouve == numeros.end() ? 0 : trouve->second;
   };
-  for (const std::string& ligne : enclair(voisins_)) {
+  for (const std::string ligne : voisins_) {
     // "name,  neighbour,neighbour,...,"
     std::size_t debut = 0;
     std::int16_t i = 0;

@@ -315,4 +315,12 @@ std::int32_t ListeChaines::litentier(const char* cle) const {
   return entier(valeur.texte());
 }
 
+ListeChaines::Parcours ListeChaines::begin() const { return Parcours(tete_); }
+ListeChaines::Parcours ListeChaines::end() const { return Parcours(nullptr); }
+const char* ListeChaines::Parcours::operator*() const { return n_->texte; }
+ListeChaines::Parcours& ListeChaines::Parcours::operator++() {
+  n_ = n_->suivant;
+  return *this;
+}
+
 }  // namespace tavlo

@@ -51,6 +51,12 @@ public:
   void echange(ListeChaines& autre);
   void joint(Chaine& cible);
 
+  // The items in order, in one pass (element(n) walks from the front for
+  // every n):  for (const char* item : liste) ...
+  class Parcours;
+  Parcours begin() const;
+  Parcours end() const;
+
   std::int16_t indexcle(const char* cle) const;
   void ecritcle(const char* cle, const char* valeur);
   std::int16_t litcle(const char* cle, Chaine& cible) const;
@@ -60,6 +66,18 @@ public:
 private:
   struct Noeud;
   Noeud* tete_ = nullptr;
+};
+
+class ListeChaines::Parcours {
+public:
+  const char* operator*() const;
+  Parcours& operator++();
+  bool operator==(const Parcours& autre) const { return n_ == autre.n_; }
+
+private:
+  friend class ListeChaines;
+  explicit Parcours(const Noeud* n) : n_(n) {}
+  const Noeud* n_;
 };
 
 }  // namespace tavlo

@@ -66,6 +66,16 @@ TEST(ListeChaines, ElementStaysValidUntilItsItemChanges) {
   EXPECT_STREQ(l.element(3), "m");
 }
 
+TEST(ListeChaines, WalkingGivesTheItemsOfEveryPosition) {
+  ListeChaines l;
+  EXPECT_TRUE(l.begin() == l.end());
+  remplit(l, {"c", "a", "b"});
+  l.trie();
+  std::int16_t i = 0;
+  for (const char* item : l) EXPECT_EQ(item, l.element(++i));  // the same texts, not copies
+  EXPECT_EQ(i, l.nombre());
+}
+
 TEST(ListeChaines, AppendingAndSearching) {
   ListeChaines l;
   EXPECT_EQ(l.cherche("abc"), 0);

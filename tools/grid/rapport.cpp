@@ -15,7 +15,7 @@ using nlohmann::json;
 
 json noms(const ListeChaines& l) {
   json a = json::array();
-  for (int i = 1; i <= l.nombre(); ++i) a.push_back(l.element(static_cast<std::int16_t>(i)));
+  for (const char* nom : l) a.push_back(nom);
   return a;
 }
 
