@@ -8,23 +8,6 @@
 
 namespace tavlo {
 
-namespace {
-
-void remplacetout(std::string& s, const std::string& motif, const std::string& par) {
-  std::string resultat;
-  resultat.reserve(s.size());
-  std::size_t debut = 0;
-  for (std::size_t p = s.find(motif); p != std::string::npos; p = s.find(motif, debut)) {
-    resultat.append(s, debut, p - debut);
-    resultat += par;
-    debut = p + motif.size();
-  }
-  resultat.append(s, debut, std::string::npos);
-  s.swap(resultat);
-}
-
-}  // namespace
-
 ListeChaines& evenements() {
   static ListeChaines file;
   return file;
@@ -44,17 +27,18 @@ void ecritetatjeu(const Grille& g, Chaine& cible) {
       s += static_cast<char>('0' + m / 8);
     }
   }
-  remplacetout(s, "GGG", "K");
-  remplacetout(s, "GG", "H");
   cible.affecte(s.c_str());
+  cible.remplace("GGG", "K");
+  cible.remplace("GG", "H");
 }
 
 bool litetatjeu(Grille& g, const char* texte) {
   g.assurecases();
-  std::string s(texte != nullptr ? texte : "");
-  for (char& c : s) c = majuscule(c);
-  remplacetout(s, "H", "GG");
-  remplacetout(s, "K", "GGG");
+  Chaine codes(texte);
+  majuscules(codes.texte());
+  codes.remplace("H", "GG");
+  codes.remplace("K", "GGG");
+  const std::string s(codes.texte());
 
   ListeChaines& file = evenements();
   file.efface();
