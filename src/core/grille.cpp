@@ -35,15 +35,6 @@ std::int16_t taillede(const ListeChaines& l) { return std::max<std::int16_t>(0, 
 
 std::int16_t somme16(int a, int b) { return static_cast<std::int16_t>(std::min(a + b, 32767)); }
 
-
-std::string sansespaces(const std::string& s) {
-  std::size_t debut = 0;
-  std::size_t fin = s.size();
-  while (debut < fin && s[debut] == ' ') ++debut;
-  while (fin > debut && s[fin - 1] == ' ') --fin;
-  return s.substr(debut, fin - debut);
-}
-
 }  // namespace
 
 Grille::Grille() {
@@ -225,26 +216,19 @@ void Grille::assurevoisins() {
     const auto trouve = numeros.find(cle(nomcase));
     return trouve == numeros.end() ? 0 : trouve->second;
   };
-  for (const std::string ligne : voisins_) {
-    // "name,  neighbour,neighbour,...,"
-    std::size_t debut = 0;
-    std::int16_t i = 0;
+  // Each line: "name,  neighbour,neighbour,...,"
+  Chaine reste;
+  Chaine champ;
+  for (const char* ligne : voisins_) {
+    reste.affecte(ligne);
+    champ.extraitchamp(reste.texte());
+    const std::int16_t i = numerode(champ.texte());
+    if (i < 1 || i > nbcases_) continue;
     int k = 0;
-    bool premier = true;
-    while (debut < ligne.size()) {
-      std::size_t virgule = ligne.find(',', debut);
-      if (virgule == std::string::npos) virgule = ligne.size();
-      const std::string champ = sansespaces(ligne.substr(debut, virgule - debut));
-      debut = virgule + 1;
-      if (premier) {
-        premier = false;
-        i = numerode(champ);
-        if (i < 1 || i > nbcases_) break;
-        continue;
-      }
-      if (champ.empty()) continue;
-      const std::int16_t j = numerode(champ);
-      if (j > 0 && k < Voisinage::NB) tablevoisins_[static_cast<std::size_t>(i)].v[k++] = j;
+    while (reste.nonvide() && k < Voisinage::NB) {
+      champ.extraitchamp(reste.texte());
+      if (const std::int16_t j = numerode(champ.texte()))
+        tablevoisins_[static_cast<std::size_t>(i)].v[k++] = j;
     }
   }
   voisinsok_ = 1;

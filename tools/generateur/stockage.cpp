@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "settings/chargement.h"
+
 namespace tavlo::generation {
 
 namespace {
@@ -44,12 +46,6 @@ std::vector<Paquet> remplit(const std::vector<Jeton>& jetons, std::size_t largeu
     if (rend(jetons, paquets.back()).size() > largeur) return {};
   }
   return paquets;
-}
-
-std::string sansespaces(const std::string& s) {
-  const std::size_t debut = s.find_first_not_of(' ');
-  if (debut == std::string::npos) return "";
-  return s.substr(debut, s.find_last_not_of(' ') - debut + 1);
 }
 
 }  // namespace
@@ -100,23 +96,12 @@ bool emballe(const std::vector<Jeton>& jetons, int nblignes, std::vector<std::st
 }
 
 std::vector<std::string> definitions(const std::vector<std::string>& stockees) {
-  std::vector<std::string> defs;
-  for (const std::string& ligne : stockees) {
-    std::string suffixe;
-    std::size_t debut = 0;
-    while (debut <= ligne.size()) {
-      std::size_t virgule = ligne.find(',', debut);
-      if (virgule == std::string::npos) virgule = ligne.size();
-      const std::string jeton = sansespaces(ligne.substr(debut, virgule - debut));
-      debut = virgule + 1;
-      if (jeton.empty() || jeton[0] == '#') continue;
-      if (jeton[0] == '%')
-        suffixe = jeton == "%0" ? "" : jeton;
-      else
-        defs.push_back(jeton + suffixe);
-    }
-  }
-  return defs;
+  // Read exactly as the game reads its stored grids.
+  ListeChaines defs;
+  for (const std::string& ligne : stockees) ajoutedefinition(ligne.c_str(), defs);
+  std::vector<std::string> v;
+  for (const char* d : defs) v.emplace_back(d);
+  return v;
 }
 
 }  // namespace tavlo::generation
