@@ -46,9 +46,7 @@ void marques(AffichageGrille& a, Canevas& c, std::int16_t i, bool haut) {
 // Segments "P:Q" from the vertex P to the vertex P followed by the moves Q.
 void segments(Canevas& c, Repere& r, const ListeChaines& l) {
   std::string bout;
-  for (std::int16_t n = 1, fin = l.nombre(); n <= fin; ++n) {
-    const char* texte = l.element(n);
-    if (texte == nullptr) continue;
+  for (const char* texte : l) {
     const std::string item = texte;
     const std::size_t deux = item.find(':');
     bout = item.substr(0, deux);
