@@ -14,6 +14,7 @@
 
 #include "core/grille.h"
 #include "core/solveur.h"
+#include "generation.h"
 #include "settings/chargement.h"
 
 namespace tavlo {
@@ -49,16 +50,6 @@ void charge(const char* id, Grille& g) {
   metgrille(id, g);
 }
 
-// The extent of g at cell size taille. tavlo-generateur measures its grids
-// the same way (dimensions in generation.cpp) but keeps that helper to
-// itself, so the test has its own.
-void largeurhauteur(Grille& g, std::int16_t taille, int& largeur, int& hauteur) {
-  g.fixetaille(taille);
-  std::int16_t gauche = 0, droite = 0, dessus = 0, dessous = 0;
-  g.boite(gauche, droite, dessus, dessous);
-  largeur = droite - gauche;
-  hauteur = dessus - dessous;
-}
 
 TEST(GrillesIntegrees, LignesStockees) {
   for (const Stockage& s : STOCKAGES) {
@@ -121,8 +112,8 @@ TEST(GrillesIntegrees, Catalogue) {
     Grille c;
     charge(id, c);
     int l70 = 0, h70 = 0, l40 = 0, h40 = 0;
-    largeurhauteur(c, 70, l70, h70);
-    largeurhauteur(c, 40, l40, h40);
+    generation::dimensions(c, 70, l70, h70);
+    generation::dimensions(c, 40, l40, h40);
     if ((l70 > 1280 || h70 > 1024) && l40 < 1000 && h40 < 1000) ++apanoramique;
   }
   EXPECT_GE(apanoramique, 1);

@@ -52,24 +52,11 @@ std::size_t comptecases(const std::vector<Point>& centres) {
 }
 
 std::vector<std::string> nomsdescases(const Grille& g) {
-  ListeChaines copie;
-  copie.ajouteliste(g.cases());
   std::vector<std::string> noms(1);  // cell numbers start at 1
-  Chaine nom;
-  while (copie.nonvide()) {
-    copie.retire(nom);
-    noms.emplace_back(nom.texte());
-  }
+  for (const char* nom : g.cases()) noms.emplace_back(nom);
   return noms;
 }
 
-void dimensions(Grille& g, std::int16_t taille, int& largeur, int& hauteur) {
-  g.fixetaille(taille);
-  std::int16_t gauche = 0, droite = 0, dessus = 0, dessous = 0;
-  g.boite(gauche, droite, dessus, dessous);
-  largeur = droite - gauche;
-  hauteur = dessus - dessous;
-}
 
 // The token of a cell with a value: compact path, "W" up or "V" down, the
 // value letter, the flags letter.
@@ -406,6 +393,14 @@ bool genere(const Parametres& p, Sortie& s, std::string& erreur) {
     return false;
   }
   return true;
+}
+
+void dimensions(Grille& g, std::int16_t taille, int& largeur, int& hauteur) {
+  g.fixetaille(taille);
+  std::int16_t gauche = 0, droite = 0, dessus = 0, dessous = 0;
+  g.boite(gauche, droite, dessus, dessous);
+  largeur = droite - gauche;
+  hauteur = dessus - dessous;
 }
 
 }  // namespace tavlo::generation

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/grille.h"
 #include "forme.h"
 
 namespace tavlo::generation {
@@ -47,6 +48,10 @@ bool fixeoption(const std::string& nom, const std::string& valeur, Parametres& p
 // The parameters a stored grid records in its notes; false when it records
 // none or one that fixeoption refuses.
 bool depuisnotes(const std::vector<std::string>& stockees, Parametres& p, std::string& erreur);
+
+// Width and height in pixels of g's cell centres widened by one cell size
+// on every side (the box the window layout starts from), at cell size taille.
+void dimensions(Grille& g, std::int16_t taille, int& largeur, int& hauteur);
 
 // What a stored grid gives, level by level.
 struct Bilan {
