@@ -54,8 +54,7 @@ std::int16_t Grille::calculedecalage() {
   assurelistes();
   int plus = 0;
   Chemin c;
-  for (int g = 1; g <= nbhexas_; ++g) {
-    const char* centre = hexas_.element(g);
+  for (const char* centre : hexas_) {
     int entoures = 0;
     for (int k = 0; k < 6; ++k) {
       c.fixetexte(centre);
